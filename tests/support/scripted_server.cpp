@@ -10,13 +10,14 @@
 
 namespace vantelo::test {
 
-ScriptedServer::ScriptedServer(Script script) : script_(std::move(script)) {
+ScriptedServer::ScriptedServer(Script script, int port) : script_(std::move(script)) {
     listener_ = socket(AF_INET, SOCK_STREAM, 0);
     int one = 1;
     setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
     sockaddr_in a{};
     a.sin_family = AF_INET;
     a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    a.sin_port = htons(static_cast<uint16_t>(port));
     if (bind(listener_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || listen(listener_, 64) != 0)
         throw std::runtime_error("scripted server: bind");
     socklen_t len = sizeof a;

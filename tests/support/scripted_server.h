@@ -17,7 +17,8 @@ public:
     // (up to its blank line) was read; `fd` is the connection.
     using Script = std::function<void(int fd, const std::string& request)>;
 
-    explicit ScriptedServer(Script script);
+    // Listens on 127.0.0.1:`port`, any free port for 0.
+    explicit ScriptedServer(Script script, int port = 0);
     ~ScriptedServer();
     ScriptedServer(const ScriptedServer&) = delete;
     ScriptedServer& operator=(const ScriptedServer&) = delete;

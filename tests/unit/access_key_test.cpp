@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "app/access_key.h"
 
 namespace vantelo {
@@ -10,6 +12,8 @@ struct CaptionCase {
     const char* shown;  // in GTK's mnemonic form
     char key;
 };
+void PrintTo(const CaptionCase& c, std::ostream* os) { *os << c.caption; }
+
 
 class CaptionAccessKey : public ::testing::TestWithParam<CaptionCase> {};
 

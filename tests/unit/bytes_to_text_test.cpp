@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 
 #include "remote/bytes_to_text.h"
@@ -11,6 +13,8 @@ struct TextCase {
     std::string bytes;
     std::string text;
 };
+void PrintTo(const TextCase& c, std::ostream* os) { *os << c.bytes.size() << " bytes"; }
+
 
 class BytesToTextCases : public ::testing::TestWithParam<TextCase> {};
 

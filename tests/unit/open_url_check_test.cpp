@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "web/open_url_externally.h"
 
 namespace vantelo {
@@ -9,6 +11,8 @@ struct AddressCase {
     const char* address;
     bool opens;
 };
+void PrintTo(const AddressCase& c, std::ostream* os) { *os << c.address; }
+
 
 class ExternalAddress : public ::testing::TestWithParam<AddressCase> {};
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <optional>
 #include <string>
 
@@ -12,6 +14,8 @@ struct ChunkCase {
     std::optional<std::string> header;
     std::size_t chunk;
 };
+void PrintTo(const ChunkCase& c, std::ostream* os) { *os << (c.header ? *c.header : "(none)"); }
+
 
 class ReadChunk : public ::testing::TestWithParam<ChunkCase> {};
 

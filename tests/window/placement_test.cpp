@@ -1,6 +1,8 @@
 // Where MainWindow comes up and what frame it has, on real X servers of several
 // sizes, with and without a window manager.
 #include <gtest/gtest.h>
+
+#include <ostream>
 #include <X11/Xatom.h>
 #include <gdk/gdkx.h>
 
@@ -29,6 +31,8 @@ struct Screen {
     bool windowManager;
     int x, y;
 };
+void PrintTo(const Screen& c, std::ostream* os) { *os << c.width << "x" << c.height << (c.windowManager ? " openbox" : " bare"); }
+
 
 class Placement : public ::testing::TestWithParam<Screen> {};
 
