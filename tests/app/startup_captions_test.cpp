@@ -30,7 +30,7 @@ void LoadMainWindow() {
         g_signal_connect(CurrentWindow()->window, "map", G_CALLBACK(RecordCaptionsOnMap), nullptr);
     });
     LoadWindow(MainWindowDescription());
-    PumpUntil([] { return MappedAndFramed(CurrentWindow()->window); });
+    WaitUntilSettled(CurrentWindow()->window);
 }
 
 std::vector<std::string> CaptionRequests(const std::vector<std::string>& log) {

@@ -150,12 +150,29 @@ void ClickAt(int x, int y) {
     SyncInput();
 }
 
-void ClickWidget(GtkWidget* widget) {
+namespace {
+GdkPoint CentreOf(GtkWidget* widget) {
     GtkAllocation a;
     gtk_widget_get_allocation(widget, &a);
     int x = 0, y = 0;
     gdk_window_get_origin(gtk_widget_get_window(widget), &x, &y);
-    ClickAt(x + a.x + a.width / 2, y + a.y + a.height / 2);
+    if (gtk_widget_get_has_window(widget)) a.x = a.y = 0;
+    return GdkPoint{x + a.x + a.width / 2, y + a.y + a.height / 2};
+}
+}  // namespace
+
+void ClickWidget(GtkWidget* widget) {
+    const GdkPoint p = CentreOf(widget);
+    ClickAt(p.x, p.y);
+}
+
+void QueueClickOn(GtkWidget* widget) {
+    const GdkPoint p = CentreOf(widget);
+    Display* d = InputDisplay();
+    XTestFakeMotionEvent(d, -1, p.x, p.y, CurrentTime);
+    XTestFakeButtonEvent(d, 1, True, CurrentTime);
+    XTestFakeButtonEvent(d, 1, False, CurrentTime);
+    XFlush(d);
 }
 
 GdkRectangle OuterRectangle(GtkWidget* window) {
@@ -170,6 +187,24 @@ bool MappedAndFramed(GtkWidget* window) {
     if (!gdk_window_is_viewable(gdk)) return false;
     GdkRectangle r = OuterRectangle(window);
     return r.width > 0;
+}
+
+}  // namespace vantelo::test
+
+namespace vantelo::test {
+
+void WaitUntilSettled(GtkWidget* window) {
+    PumpUntil([&] { return MappedAndFramed(window); });
+    PumpUntil([&] { return gtk_window_is_active(GTK_WINDOW(window)); }, std::chrono::seconds(3));
+    GdkRectangle last = OuterRectangle(window);
+    int still = 0;
+    PumpUntil([&] {
+        const GdkRectangle now = OuterRectangle(window);
+        still = (now.x == last.x && now.y == last.y && now.width == last.width && now.height == last.height) ? still + 1 : 0;
+        last = now;
+        PumpFor(std::chrono::milliseconds(20));
+        return still >= 5;
+    }, std::chrono::seconds(5));
 }
 
 }  // namespace vantelo::test

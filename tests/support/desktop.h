@@ -31,6 +31,9 @@ void PumpFor(std::chrono::milliseconds time);
 void PressKey(guint keyval, guint modifiers = 0);  // GDK_SHIFT_MASK, GDK_CONTROL_MASK, GDK_MOD1_MASK
 void ClickAt(int rootX, int rootY);
 void ClickWidget(GtkWidget* widget);
+// A click sent to the X server without waiting for the program to read it: it
+// queues behind whatever the program is doing.
+void QueueClickOn(GtkWidget* widget);
 // Waits until the X server has every event sent so far and GTK has read them.
 void SyncInput();
 
@@ -38,5 +41,7 @@ void SyncInput();
 GdkRectangle OuterRectangle(GtkWidget* window);
 // Whether the window is mapped and the window manager has put its frame on.
 bool MappedAndFramed(GtkWidget* window);
+// Waits until the window is mapped, framed, active, and has stopped moving.
+void WaitUntilSettled(GtkWidget* window);
 
 }  // namespace vantelo::test

@@ -58,8 +58,7 @@ const WindowDescription& RecordingDescription() {
 
 void LoadRecordingWindow() {
     LoadWindow(RecordingDescription());
-    PumpUntil([] { return MappedAndFramed(CurrentWindow()->window); });
-    PumpFor(std::chrono::milliseconds(100));
+    WaitUntilSettled(CurrentWindow()->window);
 }
 
 }  // namespace vantelo::test

@@ -46,7 +46,7 @@ protected:
         server.Start();
         StartDesktopAndShell();
         LoadWindow(MainWindowDescription());
-        PumpUntil([] { return MappedAndFramed(CurrentWindow()->window); });
+    WaitUntilSettled(CurrentWindow()->window);
         ASSERT_TRUE(WaitForTitle(BoxView(), "Home"));
     }
     Control& Box() { return *FindControl("超文本浏览框1"); }
