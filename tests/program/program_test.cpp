@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/content_server.h"
 #include "tests/support/desktop.h"
 
 namespace vantelo::test {
@@ -166,6 +167,38 @@ TEST_F(TheProgram, WithoutADisplayWritesTheFatalTextAndEndsWith255) {
     Program p = Start({}, false);
     EXPECT_EQ(Wait(p), 255);
     EXPECT_EQ(Read(p.errors), "运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n");
+}
+
+bool Logged(const ContentServer& server, const std::string& line) {
+    for (int i = 0; i < 1000; ++i) {
+        for (const auto& r : server.Requests())
+            if (r == line) return true;
+        usleep(20'000);
+    }
+    return false;
+}
+
+TEST_F(TheProgram, ALoginCookieOutlivesARestart) {
+    ContentServer server;
+    server.Put("/index.html",
+               "<html><head><title>Home</title></head><body><script>"
+               "fetch('/report?cookie=' + encodeURIComponent(document.cookie));"
+               "if (!document.cookie) document.cookie = 'login=yes; max-age=86400; path=/';"
+               "</script></body></html>");
+    server.Put("/report", "");
+    server.Start();
+    Program first = Start();
+    ASSERT_NE(WaitForWindow(first.pid), 0u);
+    ASSERT_TRUE(Logged(server, "GET /report?cookie= HTTP/1.1"));
+    usleep(500'000);
+    PressKey(GDK_KEY_Escape);
+    ASSERT_EQ(Wait(first), 0);
+
+    Program second = Start();
+    ASSERT_NE(WaitForWindow(second.pid), 0u);
+    EXPECT_TRUE(Logged(server, "GET /report?cookie=login%3Dyes HTTP/1.1"));
+    PressKey(GDK_KEY_Escape);
+    EXPECT_EQ(Wait(second), 0);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "tests/support/page.h"
 #include "web/browser_view.h"
 #include "web/page_windows.h"
+#include "web/render_workaround.h"
 
 namespace vantelo::test {
 namespace {
@@ -208,6 +209,32 @@ TEST_F(BrowserBox, APageAlertIsShownAsTheEnginesDialog) {
     Write("http://127.0.0.1/alert.html");
     ASSERT_TRUE(PumpUntil([&] { return !message.empty(); }));
     EXPECT_EQ(message, "hello");
+}
+
+TEST_F(BrowserBox, ASilentBoxShowsNoDialogOfTheEngine) {
+    server.Put("/alert.html", Page("before", "<script>alert('hello'); document.title = 'after'</script>"));
+    Load();
+    HtmlViewerSettings silent;
+    silent.silent = true;
+    BrowserView* view = BrowserView::Create(silent, nullptr);
+    GtkWidget* window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+    gtk_container_add(GTK_CONTAINER(window), view->widget());
+    gtk_widget_show_all(window);
+    bool dialogShown = false;
+    g_signal_connect_after(view->widget(), "script-dialog", G_CALLBACK(+[](WebKitWebView*, WebKitScriptDialog*, gpointer shown) {
+        *static_cast<bool*>(shown) = true;
+        return FALSE;
+    }), &dialogShown);
+    view->Navigate("http://127.0.0.1/alert.html");
+    EXPECT_TRUE(WaitForTitle(WEBKIT_WEB_VIEW(view->widget()), "after"));
+    EXPECT_FALSE(dialogShown);
+    gtk_widget_destroy(window);
+}
+
+TEST(RenderWorkaround, NeverOverridesTheUsersChoice) {
+    setenv("WEBKIT_DISABLE_DMABUF_RENDERER", "0", 1);
+    ApplyRenderWorkaround();
+    EXPECT_STREQ(getenv("WEBKIT_DISABLE_DMABUF_RENDERER"), "0");
 }
 
 TEST_F(BrowserBox, AfterTheWebProcessDiesTheNextAddressLoads) {
