@@ -1,5 +1,7 @@
 #include "app/fatal_error.h"
 
+#include <gtk/gtk.h>
+
 #include <unistd.h>
 
 #include <cstdio>

@@ -4,7 +4,8 @@
 #include <cstddef>
 #include <string>
 
-#include <gtk/gtk.h>
+
+typedef struct _GtkWidget GtkWidget;
 
 namespace vantelo {
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "remote/fetch_address.h"
 #include "remote/fetch_timeouts.h"
 #include "remote/read_chunk.h"
 
@@ -18,9 +19,6 @@ namespace vantelo {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// Component limits of an address, terminating zero included.
-constexpr std::size_t kHostBuffer = 256, kPathBuffer = 2048, kUserBuffer = 128, kPasswordBuffer = 128;
 
 // The process-wide state that every fetch shares: opened by the first fetch and
 // kept to the end of the process; a failed open is tried again by the next fetch.
@@ -46,40 +44,9 @@ FetchRecord& Record() {
     return record;
 }
 
-struct UrlDeleter {
-    void operator()(CURLU* u) const { curl_url_cleanup(u); }
-};
 struct EasyDeleter {
     void operator()(CURL* c) const { curl_easy_cleanup(c); }
 };
-struct CharsDeleter {
-    void operator()(char* p) const { curl_free(p); }
-};
-using CurlChars = std::unique_ptr<char, CharsDeleter>;
-
-std::size_t PartLength(CURLU* url, CURLUPart part) {
-    char* raw = nullptr;
-    if (curl_url_get(url, part, &raw, 0) != CURLUE_OK) return 0;
-    CurlChars value(raw);
-    return std::strlen(value.get());
-}
-
-// Parses and checks the address; false when no request may be made of it.
-bool CheckAddress(const char* address, CURLU* url) {
-    if (!address || !*address) return false;
-    if (curl_url_set(url, CURLUPART_URL, address, CURLU_NON_SUPPORT_SCHEME) != CURLUE_OK) return false;
-    char* raw = nullptr;
-    if (curl_url_get(url, CURLUPART_SCHEME, &raw, 0) != CURLUE_OK) return false;
-    CurlChars scheme(raw);
-    if (strcasecmp(scheme.get(), "http") != 0 && strcasecmp(scheme.get(), "https") != 0) return false;
-    const std::size_t host = PartLength(url, CURLUPART_HOST);
-    if (host == 0 || host >= kHostBuffer) return false;
-    const std::size_t query = PartLength(url, CURLUPART_QUERY);
-    if (PartLength(url, CURLUPART_PATH) + (query ? query + 1 : 0) >= kPathBuffer) return false;
-    if (PartLength(url, CURLUPART_USER) >= kUserBuffer) return false;
-    if (PartLength(url, CURLUPART_PASSWORD) >= kPasswordBuffer) return false;
-    return true;
-}
 
 struct Transfer {
     ByteString body;
@@ -132,8 +99,8 @@ ByteString HttpReadFile(const char* address) {
     FetchRecord& record = Record();
     record = FetchRecord{};
 
-    std::unique_ptr<CURLU, UrlDeleter> url(curl_url());
-    if (!url || !CheckAddress(address, url.get())) return ByteString();
+    ParsedAddress url(curl_url());
+    if (!url || !ParseFetchAddress(address, url.get())) return ByteString();
     if (!OpenSharedInternetHandle()) return ByteString();
     std::unique_ptr<CURL, EasyDeleter> easy(curl_easy_init());
     if (!easy) return ByteString();

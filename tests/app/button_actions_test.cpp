@@ -6,6 +6,7 @@
 #include <chrono>
 #include <string>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 #include "app/controls.h"
@@ -131,6 +132,7 @@ TEST(ButtonsBehindASlowFetch, ClicksQueueAndRunAfterwardsInOrderNoneLostOrMerged
         80);
     LoadMainWindow();
     QueueClickOn(Button("按钮1"));
+    usleep(100'000);  // a person's pace: the first click's handler is under way before the next arrive
     QueueClickOn(Button("按钮2"));
     QueueClickOn(Button("按钮3"));
     QueueClickOn(Button("按钮3"));
