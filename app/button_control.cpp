@@ -51,10 +51,21 @@ bool BuildButton(Control& control) {
     return true;
 }
 
+// A caption that does not fit shows its first lines. No button can show more than
+// a few hundred characters, so the label gets at most this much of a longer
+// caption: text shaping of a whole megabyte at every layout would freeze the window.
+constexpr std::size_t kMostShownBytes = 4096;
+
 void SetCaptionUtf8(Control& button, const std::string& caption) {
     button.caption = caption;
+    std::string shown = MnemonicLabelText(caption);
+    if (shown.size() > kMostShownBytes) {
+        std::size_t cut = kMostShownBytes;
+        while (cut > 0 && (static_cast<unsigned char>(shown[cut]) & 0xC0) == 0x80) --cut;  // whole characters only
+        shown.resize(cut);
+    }
     GtkWidget* label = gtk_bin_get_child(GTK_BIN(button.widget));
-    gtk_label_set_text_with_mnemonic(GTK_LABEL(label), MnemonicLabelText(caption).c_str());
+    gtk_label_set_text_with_mnemonic(GTK_LABEL(label), shown.c_str());
 }
 
 void WriteCaption(Control& button, const Text& text) {

@@ -12,6 +12,7 @@ RUN_PACKAGES=(gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-li
   nginx-light)
 HEADLESS_PACKAGES=(xvfb openbox xdotool x11-utils xauth imagemagick)
 TEST_PACKAGES=(iproute2 desktop-file-utils appstream dpkg-dev file ffmpeg openssl)
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

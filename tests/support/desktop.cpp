@@ -175,6 +175,15 @@ void QueueClickOn(GtkWidget* widget) {
     XFlush(d);
 }
 
+void QueueKey(guint keyval, int holdMs) {
+    Display* d = InputDisplay();
+    XTestFakeKeyEvent(d, XKeysymToKeycode(d, keyval), True, CurrentTime);
+    XFlush(d);
+    if (holdMs > 0) usleep(static_cast<useconds_t>(holdMs) * 1000);
+    XTestFakeKeyEvent(d, XKeysymToKeycode(d, keyval), False, CurrentTime);
+    XFlush(d);
+}
+
 GdkRectangle OuterRectangle(GtkWidget* window) {
     GdkRectangle r{};
     gdk_window_get_frame_extents(gtk_widget_get_window(window), &r);

@@ -34,6 +34,8 @@ void ClickWidget(GtkWidget* widget);
 // A click sent to the X server without waiting for the program to read it: it
 // queues behind whatever the program is doing.
 void QueueClickOn(GtkWidget* widget);
+// A key pressed, held for `holdMs` and released, likewise without waiting.
+void QueueKey(guint keyval, int holdMs = 0);
 // Waits until the X server has every event sent so far and GTK has read them.
 void SyncInput();
 

@@ -1,0 +1,7 @@
+#pragma once
+// TCP connections of this process, read from /proc: to see that no fetch
+// leaves one open.
+namespace vantelo::test {
+// This process's TCP sockets connected to (or closing from) remote `port`.
+int ClientConnectionsTo(int port);
+}
