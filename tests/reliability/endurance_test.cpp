@@ -68,11 +68,20 @@ TEST(Endurance, TenThousandFetchesLeaveTheResidentSizeFlat) {
     const long end = ResidentBytes();
     std::printf("| fetches | resident after 100 | resident after %d | growth |\n| %d | %.1f MiB | %.1f MiB | %+.2f MiB |\n",
                 fetches, fetches, base / 1048576.0, end / 1048576.0, (end - base) / 1048576.0);
+#if !defined(__SANITIZE_ADDRESS__)  // its quarantine keeps freed memory on purpose; it checks for leaks instead
     EXPECT_LT(end - base, 2L << 20);
+#endif
     EXPECT_EQ(FindControl("按钮3")->caption, "caption 电影 3");
 }
 
 TEST(Endurance, AThousandInputsQueuedBehindSlowFetchesAreAllHandledInOrder) {
+#if defined(__SANITIZE_ADDRESS__)
+    // Slowed down several times over, the toolkit's keyboard activation of a
+    // button (it holds a grab until the key's release is handled) can catch the
+    // click queued 10 ms behind it; the order of handlers is the plain build's
+    // to show, memory errors the sanitized build's.
+    GTEST_SKIP() << "timing-bound; run in the plain build";
+#endif
     std::mutex mutex;
     std::vector<int> served;  // the address file each request asked for, in order
     ScriptedServer server(
