@@ -7,9 +7,11 @@
 // prints: pid=N exec_ms=T map_ms=T   (T in milliseconds of the realtime clock)
 #include <X11/Xlib.h>
 #include <time.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <sys/types.h>
 #include <cstdlib>
 
 namespace {
@@ -26,10 +28,14 @@ int main(int argc, char** argv) {
     if (!d) return 3;
     XSelectInput(d, DefaultRootWindow(d), SubstructureNotifyMask);
     XSync(d, False);
+    fcntl(ConnectionNumber(d), F_SETFD, FD_CLOEXEC);
     const double exec_ms = NowMs();
     const pid_t pid = fork();
     if (pid == 0) {
-        XCloseDisplay(d);
+        // The X connection is the parent's (close-on-exec); the child leaves it alone.
+        // Its output (and that of whatever it starts) must not hold ours open.
+        freopen("/dev/null", "w", stdout);
+        freopen("/dev/null", "w", stderr);
         execvp(argv[1], argv + 1);
         _exit(127);
     }
