@@ -10,10 +10,9 @@
 namespace vantelo {
 namespace {
 
-gboolean OnFocusIn(GtkWidget* box, GdkEventFocus*, gpointer data) {
+gboolean OnFocusIn(GtkWidget*, GdkEventFocus*, gpointer data) {
     auto* control = static_cast<Control*>(data);
     if (control->browser) gtk_widget_grab_focus(control->browser->widget());
-    (void)box;
     return FALSE;
 }
 

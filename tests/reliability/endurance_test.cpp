@@ -22,6 +22,7 @@
 #include "app/startup_captions.h"
 #include "remote/http_read_file.h"
 #include "tests/support/content_server.h"
+#include "tests/support/fatal_end.h"
 #include "tests/support/desktop.h"
 #include "tests/support/recording_window.h"
 #include "tests/support/scripted_server.h"
@@ -191,10 +192,7 @@ TEST(Endurance, AHugeBodyUnderALoweredMemoryLimitEndsInTheFatalBoxWith255) {
     PressKey(GDK_KEY_Return);
     int status = 0;
     for (int i = 0; i < 500 && waitpid(child, &status, WNOHANG) == 0; ++i) usleep(20'000);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 255);
-    EXPECT_TRUE(text.starts_with("运行时出错!\r\n\r\n错误信息：分配 ")) << text;
-    EXPECT_TRUE(text.ends_with(" 字节内存失败!\r\n")) << text;
+    ExpectOutOfMemoryEnd(status, text);
 }
 
 }  // namespace

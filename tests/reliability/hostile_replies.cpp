@@ -14,6 +14,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "tests/support/tcp_sockets.h"
 #include "tests/support/scripted_server.h"
 
 namespace vantelo::test {
@@ -41,16 +42,6 @@ int FreePort() {
     return ntohs(a.sin_port);
 }
 
-bool Listening(int port) {
-    int s = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_port = htons(static_cast<uint16_t>(port));
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    const bool ok = connect(s, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
-    close(s);
-    return ok;
-}
 
 }  // namespace
 
@@ -84,7 +75,7 @@ TlsServer::TlsServer(bool expired) {
                (dir_ + "/cert.pem").c_str(), "-key", (dir_ + "/key.pem").c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
-    for (int i = 0; i < 300 && !Listening(port_); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    for (int i = 0; i < 300 && !LoopbackListening(port_); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
 }
 
 TlsServer::~TlsServer() {

@@ -17,6 +17,7 @@
 
 #include "remote/http_read_file.h"
 #include "tests/support/content_server.h"
+#include "tests/support/fatal_end.h"
 #include "tests/support/scripted_server.h"
 
 namespace vantelo::test {
@@ -204,10 +205,7 @@ TEST(HttpReadFile, MemoryThatCannotBeHadForTheBodyIsFatal) {
     for (ssize_t n; (n = read(err[0], buffer, sizeof buffer)) > 0;) text.append(buffer, static_cast<std::size_t>(n));
     int status = 0;
     waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 255);
-    EXPECT_TRUE(text.starts_with("运行时出错!\r\n\r\n错误信息：分配 ")) << text;
-    EXPECT_TRUE(text.ends_with(" 字节内存失败!\r\n")) << text;
+    ExpectOutOfMemoryEnd(status, text);
 }
 
 }  // namespace

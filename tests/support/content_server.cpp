@@ -1,3 +1,4 @@
+#include "tests/support/tcp_sockets.h"
 #include "tests/support/content_server.h"
 
 #include <fcntl.h>
@@ -18,18 +19,6 @@
 namespace vantelo::test {
 namespace fs = std::filesystem;
 
-namespace {
-bool Listening(int port) {
-    int s = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_port = htons(static_cast<uint16_t>(port));
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bool ok = connect(s, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
-    close(s);
-    return ok;
-}
-}  // namespace
 
 ContentServer::ContentServer(int port, std::string extraConfig) : port_(port), extraConfig_(std::move(extraConfig)) {
     char dir[] = "/tmp/vantelo-content-XXXXXX";
@@ -69,8 +58,8 @@ void ContentServer::Start() {
               (dir_ + "/error.log").c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
-    for (int i = 0; i < 500 && !Listening(port_); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    if (!Listening(port_)) throw std::runtime_error("nginx did not start");
+    for (int i = 0; i < 500 && !LoopbackListening(port_); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (!LoopbackListening(port_)) throw std::runtime_error("nginx did not start");
 }
 
 void ContentServer::Stop() {
